@@ -54,9 +54,9 @@ TEST_F(E2E, FileFormats) {
   };
   const row rows[] = {
       {"1 2 12\n10 2\n2 4 5\n6 8 3\n0 1 5\n", 0, "4.666666666666667\n-1.000000000000000\n"},
-      {std::nullopt, 0, ""},   // missing input file
+      {std::nullopt, 0, ""},  // missing input file
       {"", 0, ""},
-      {"0 1 5\n7", 0, "-1.000000000000000\n"},   // trailing incomplete header
+      {"0 1 5\n7", 0, "-1.000000000000000\n"},                     // trailing incomplete header
       {"1 2 12\n10 3\n2 4 5\n6 8 3\n", 0, "4.666666666666667\n"},  // cut short by end of file
       {"1 2 12\n10 2\r\n2 4 5\r\n6 8 3\r\n", 0, "4.666666666666667\n"},
       {"0 1 5\n-3 1 1\n", 1, "-1.000000000000000\n"},  // negative count: refused

@@ -39,9 +39,9 @@ TEST(IntReader, FormattedReadTable) {
       {"2147483647 -2147483648", {2147483647, -2147483647 - 1}},
       {"2147483648 -2147483649 4294967297", {-2147483647 - 1, 2147483647, 1}},
       {ten_thousand_digits + " " + ten_thousand_digits + "7", {0, 7}},
-      {"12abc 5", {12}},        // stops before the letter, then sticks on it
+      {"12abc 5", {12}},  // stops before the letter, then sticks on it
       {"1 x 2 3", {1}},
-      {"1 - 2", {1}},           // a lone sign is not a number
+      {"1 - 2", {1}},  // a lone sign is not a number
       {"1 +", {1}},
       {std::string("4 \0 5", 5), {4}},
       {"3 4.5 6", {3, 4}},

@@ -11,7 +11,9 @@
 namespace vesqor {
 namespace {
 
-heap_entry entry(int32_t rate, uint32_t seq) { return heap_entry{rate, 0, seq}; }
+heap_entry entry(int32_t rate, uint32_t seq) {
+  return heap_entry{rate, 0, seq};
+}
 
 TEST(RateHeap, EqualRatesAreNotServedInArrivalOrder) {
   rate_heap h;

@@ -36,11 +36,11 @@ TEST(Sweep, WorkedExampleAndVariants) {
     const char* expected;
   };
   const row rows[] = {
-      {2, 12, "4.666666666666667\n"},    // finishes part-way through (6,8,3)
-      {1, 12, "6.666666666666667\n"},    // speed-up 1 stops at (6,8,3): 6 + 2/3
-      {2, 20, "-1.000000000000000\n"},   // total score 16 never reaches 20
-      {2, 16, "6.000000000000000\n"},    // reached exactly at the end of (6,8,3), fillers halved
-      {2, 10, "3.000000000000000\n"},    // reached at the end of (2,4,5), the filler before halved
+      {2, 12, "4.666666666666667\n"},   // finishes part-way through (6,8,3)
+      {1, 12, "6.666666666666667\n"},   // speed-up 1 stops at (6,8,3): 6 + 2/3
+      {2, 20, "-1.000000000000000\n"},  // total score 16 never reaches 20
+      {2, 16, "6.000000000000000\n"},   // reached exactly at the end of (6,8,3), fillers halved
+      {2, 10, "3.000000000000000\n"},   // reached at the end of (2,4,5), the filler before halved
   };
   for (const row& r : rows) {
     EXPECT_EQ(printed(solve(r.k, r.t, example)), r.expected) << "K=" << r.k << " T=" << r.t;

@@ -16,13 +16,13 @@ struct pair_case {
 TEST(Tolerance, IntegerBoundaries) {
   const long double nan = std::numeric_limits<long double>::quiet_NaN();
   const pair_case cases[] = {
-      {999999999, 1000000000, true, false},    // differ by 1 at magnitude 10^9
-      {999999998, 999999999, false, true},     // differ by 1 below 10^9
-      {1999999998, 2000000000, true, false},   // differ by 2 at 2*10^9
-      {1999999997, 1999999999, false, true},   // differ by 2 just below 2*10^9
+      {999999999, 1000000000, true, false},   // differ by 1 at magnitude 10^9
+      {999999998, 999999999, false, true},    // differ by 1 below 10^9
+      {1999999998, 2000000000, true, false},  // differ by 2 at 2*10^9
+      {1999999997, 1999999999, false, true},  // differ by 2 just below 2*10^9
       {2000000000, 1999999999, true, false},
       {5, 5, true, false},
-      {0, 1e-10L, true, false},                // scale is at least 1
+      {0, 1e-10L, true, false},  // scale is at least 1
       {0, 2e-9L, false, true},
       {-1000000000, -999999999, true, false},
       {nan, 1, false, false},

@@ -1,5 +1,6 @@
 // Binary min-heap of scored segments ordered by rate, with fixed tie rules (see push/pop).
-// push and pop are O(log n); 12 bytes per entry; storage grows by realloc and is freed with the heap.
+// push and pop are O(log n); 12 bytes per entry; storage grows by realloc and is freed with the
+// heap.
 #pragma once
 
 #include <cassert>

@@ -61,7 +61,8 @@ void sweep::settle_segment(int32_t len, int32_t rate) {
     e = gain(t.len, t.rate);
     have_top = true;
     if (wrap_sub(score_, e) < t_target) break;
-    elapsed_ = (elapsed_ - static_cast<ld>(t.len)) + static_cast<ld>(t.len) / static_cast<ld>(speedup_);
+    elapsed_ =
+        (elapsed_ - static_cast<ld>(t.len)) + static_cast<ld>(t.len) / static_cast<ld>(speedup_);
     if (t.seq == seq) current_skipped = true;
     heap_.pop();
     score_ = wrap_sub(score_, e);
@@ -72,10 +73,9 @@ void sweep::settle_segment(int32_t len, int32_t rate) {
   if (!below && have_top) {
     const ld l = static_cast<ld>(wrap_add(wrap_sub(e, score_), t_target));
     const ld x = (elapsed_ - static_cast<ld>(t.len)) + l / static_cast<ld>(t.rate);
-    const ld c = t.seq == seq
-                     ? x
-                     : x + (static_cast<ld>(t.len) - l / static_cast<ld>(t.rate)) /
-                               static_cast<ld>(speedup_);
+    const ld c = t.seq == seq ? x
+                              : x + (static_cast<ld>(t.len) - l / static_cast<ld>(t.rate)) /
+                                        static_cast<ld>(speedup_);
     if (best_ > c) best_ = c;
   }
 }

@@ -23,6 +23,8 @@ inline bool eq(long double a, long double b) {
 }
 
 // Strictly less and not eq; false for NaN.
-inline bool lesss(long double a, long double b) { return !eq(a, b) && a < b; }
+inline bool lesss(long double a, long double b) {
+  return !eq(a, b) && a < b;
+}
 
 }  // namespace vesqor
