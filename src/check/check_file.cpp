@@ -311,10 +311,11 @@ void walker::length(emitted::seg g, const char* what, pos at) {
   const int64_t exact = static_cast<int64_t>(g.end) - g.start;
   const int32_t wrapped = segment_len(g.start, g.end);
   if (exact == wrapped || !rep_.warn(kind::length_wraps)) return;
-  const std::string subject =
-      what ? cat(what, " [", g.start, ", ", g.end, ")") : cat("length ", g.end, " - ", g.start);
-  rep_.add(kind::length_wraps, at,
-           cat(where(), ": ", subject, " is ", exact, ", which wraps to ", wrapped, " in 32 bits"));
+  const std::string text = what ? cat(what, ", [", g.start, ", ", g.end, "), has length ", exact,
+                                      ", which wraps to ", wrapped, " in 32 bits")
+                                : cat("length ", g.end, " - ", g.start, " = ", exact, " wraps to ",
+                                      wrapped, " in 32 bits");
+  rep_.add(kind::length_wraps, at, cat(where(), ": ", text));
 }
 
 void walker::score(int64_t gain, pos at) {

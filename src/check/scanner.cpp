@@ -103,8 +103,9 @@ void scanner::next(token& t) {
     if (q != end_) break;
     if (!spilled_) spill();
     p_ = q;
-    if (!fill()) break;
+    const bool more = fill();
     q = p_;
+    if (!more) break;
   }
   p_ = q;
   number_len_ += digits_;
