@@ -47,6 +47,9 @@ class rate_heap {
     int64_t hole = 0, child = 0;
     while (child < (len - 1) / 2) {
       child = 2 * child + 2;
+      __builtin_prefetch(&slot_[4 * child - 1]);
+      __builtin_prefetch(&slot_[4 * child + 3]);
+      __builtin_prefetch(&slot_[4 * child + 6]);
       if (slot_[child].rate > slot_[child - 1].rate) --child;
       slot_[hole] = slot_[child];
       hole = child;
