@@ -162,8 +162,8 @@ bool same_bits(long double a, long double b) {
 TEST(Sweep, ShortcutsAgreeWithThePlainSweep) {
   // Small integers make equal candidates, equal rates and targets met exactly common, which is
   // where a skipped candidate or an integer comparison could differ; the large rows put scores
-  // within the tolerance of targets near 2*10^9; negative values and K <= 0 reach the cases the
-  // shortcuts must leave to the extended path.
+  // within the tolerance of targets near +-2*10^9 and the 32-bit limits; negative values and
+  // K <= 0 reach the cases the shortcuts must leave to the extended path.
   struct family {
     int32_t len_lo, len_hi, rate_lo, rate_hi;
     std::vector<int32_t> ks, targets;
@@ -172,8 +172,9 @@ TEST(Sweep, ShortcutsAgreeWithThePlainSweep) {
       {1, 6, 0, 6, {2, 3, 1}, {1, 7, 20, 60}},
       {0, 12, 0, 3, {2, 4}, {0, 5, 30}},
       {-3, 8, -3, 8, {-2, 0, 1, 2, 3}, {-5, 0, 4, 25}},
-      {1, 2, 999999990, 1000000010, {2, 3}, {1999999990, 2000000000, 2147483647}},
-      {1, 3, 0, 1000, {2}, {1999999998, 2000000000}},
+      {1, 2, 999999990, 1000000010, {1, 2, 3}, {1999999990, 2000000000, 2147483647}},
+      {1, 2, -1000000010, -999999990, {1, 2}, {-2147483647 - 1, -2000000000}},
+      {1, 3, 0, 1000, {1, 2}, {1999999998, 2000000000}},
   };
   std::mt19937 rng(11);
   for (const family& f : families) {

@@ -19,14 +19,16 @@ inline int64_t gain(int32_t len, int32_t rate) {
 void sweep::settle_segment(int32_t len, int32_t rate) {
   if (finished_) return;
   const int64_t t_target = target_;
-  const ld target = static_cast<ld>(target_);
   const uint32_t seq = seq_++;
 
   // Speed-up 1: skipping saves nothing, so the first segment that brings the score within the
-  // tolerance of the target ends the sweep.
+  // tolerance of the target ends the sweep. The test "next, as extended, is not below T - 1e-9"
+  // is made in integers: |T| <= 2^31, where extended values are spaced at most 2^-32 apart, so
+  // T - 1e-9 rounds to a value strictly between T - 1 and T, and an integer next lies below it
+  // exactly when next < T.
   const int64_t next = wrap_add(score_, gain(len, rate));
   if (speedup_ == 1) {
-    if (!(static_cast<ld>(next) < target - tolerance)) {
+    if (next >= t_target) {
       ld done = elapsed_ + static_cast<ld>(wrap_sub(t_target, score_)) / static_cast<ld>(rate);
       best_ = done > no_answer_above ? -1 : done;
       finished_ = true;
