@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Benchmark by hand (not part of CI): builds Release, writes the five generated inputs into a
-# data folder outside the repository and times vesqor against the parse-only floor on each.
+# Benchmark by hand, not in CI: builds Release, generates the five input shapes outside the repo
+# and times vesqor against the parse-only floor on each. About a minute at 5 runs; 0.6 GB of data.
 #
 # Usage: bench/run.sh [DATA_DIR [RUNS]]     (defaults: /tmp/vesqor-bench, 5)
 #
@@ -8,7 +8,7 @@
 # time and peak resident memory (/usr/bin/time %M), segments per second and bytes per segment
 # (segments as listed in the file, fillers not counted), and the median over runs of the ratio
 # vesqor / parse-only. Then prints the sha256 of every vesqor.out, to compare between versions.
-# The data folder takes about 0.9 GB; remove it when done.
+# Remove the data folder when done.
 set -euo pipefail
 
 repo="$(cd "$(dirname "$0")/.." && pwd)"
