@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace vesqor {
 namespace {
@@ -41,6 +44,44 @@ TEST(Tolerance, UsesTheDoubleValueOfOneBillionth) {
   EXPECT_FALSE(eq(0, t));
   // The extended 1e-9 lies just below the double one, so it is inside the tolerance.
   EXPECT_TRUE(eq(0, 1e-9L));
+}
+
+TEST(Tolerance, IntegerLesssMatchesExtendedLesss) {
+  // Around every target, and around the edges of the integer shortcut (b - 5 and -2^32), the
+  // integer decision must agree with the extended comparison.
+  const int64_t two32 = int64_t{1} << 32;
+  const int32_t targets[] = {std::numeric_limits<int32_t>::min(),
+                             -2000000000,
+                             -1000000000,
+                             -999999999,
+                             -5,
+                             -1,
+                             0,
+                             1,
+                             4,
+                             5,
+                             999999999,
+                             1000000000,
+                             1000000004,
+                             1999999999,
+                             2000000000,
+                             std::numeric_limits<int32_t>::max()};
+  std::mt19937_64 rng(7);
+  for (const int32_t b : targets) {
+    std::vector<int64_t> scores = {std::numeric_limits<int64_t>::min(),
+                                   std::numeric_limits<int64_t>::max()};
+    for (int64_t d = -40; d <= 40; ++d) {
+      scores.push_back(b + d);
+      scores.push_back(-two32 + d);
+      scores.push_back(two32 + d);
+      scores.push_back(int64_t{b} * 2 + d);  // scales where eq spans several units
+    }
+    for (int i = 0; i < 2000; ++i) scores.push_back(static_cast<int64_t>(rng()) >> (rng() % 64));
+    for (const int64_t a : scores) {
+      EXPECT_EQ(lesss_int(a, b), lesss(static_cast<long double>(a), static_cast<long double>(b)))
+          << a << " vs " << b;
+    }
+  }
 }
 
 }  // namespace

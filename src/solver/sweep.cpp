@@ -19,14 +19,16 @@ inline int64_t gain(int32_t len, int32_t rate) {
 void sweep::settle_segment(int32_t len, int32_t rate) {
   if (finished_) return;
   const int64_t t_target = target_;
-  const ld target = static_cast<ld>(target_);
   const uint32_t seq = seq_++;
 
   // Speed-up 1: skipping saves nothing, so the first segment that brings the score within the
-  // tolerance of the target ends the sweep.
+  // tolerance of the target ends the sweep. The test "next, as extended, is not below T - 1e-9"
+  // is made in integers: |T| <= 2^31, where extended values are spaced at most 2^-32 apart, so
+  // T - 1e-9 rounds to a value strictly between T - 1 and T, and an integer next lies below it
+  // exactly when next < T.
   const int64_t next = wrap_add(score_, gain(len, rate));
   if (speedup_ == 1) {
-    if (!(static_cast<ld>(next) < target - tolerance)) {
+    if (next >= t_target) {
       ld done = elapsed_ + static_cast<ld>(wrap_sub(t_target, score_)) / static_cast<ld>(rate);
       best_ = done > no_answer_above ? -1 : done;
       finished_ = true;
@@ -41,17 +43,28 @@ void sweep::settle_segment(int32_t len, int32_t rate) {
 
   // Skip the cheapest scored segments while the rest still reach the target, recording where
   // the target could be met inside this segment.
+  //
+  // Both candidates are skipped, without their divisions, when they provably cannot lower best_.
+  // Each has the form c = base + p (+ r), rounded at every step, where base = elapsed_ - len is
+  // computed exactly as in c and p, r are never negative under the conditions checked below.
+  // Rounding to nearest is monotone and base is representable, so base + p >= base and then
+  // c >= base; best_ > c can only hold if best_ > base. A NaN base gives a NaN c, which never
+  // replaces best_ either.
   bool below = true;
   heap_entry t{};
   int64_t e = 0;
   bool have_top = false;
   for (;;) {
-    below = lesss(static_cast<ld>(score_), target);
+    below = lesss_int(score_, target_);
     if (!below && rate != 0 && !current_skipped) {
-      const int64_t missing = wrap_add(wrap_sub(gain(len, rate), score_), t_target);
-      const ld q = static_cast<ld>(missing) / static_cast<ld>(rate);
-      const ld c = (elapsed_ - static_cast<ld>(len)) + (q > 0 ? q : 0);
-      if (best_ > c) best_ = c;
+      // p = max(q, 0) is never negative.
+      const ld base = elapsed_ - static_cast<ld>(len);
+      if (best_ > base) {
+        const int64_t missing = wrap_add(wrap_sub(gain(len, rate), score_), t_target);
+        const ld q = static_cast<ld>(missing) / static_cast<ld>(rate);
+        const ld c = base + (q > 0 ? q : 0);
+        if (best_ > c) best_ = c;
+      }
     }
     if (heap_.empty()) {
       have_top = false;
@@ -71,12 +84,20 @@ void sweep::settle_segment(int32_t len, int32_t rate) {
   // Partial skip: keep only as much of the top segment scored as the target needs and pass the
   // rest of it at speed K (none of it when the top is this segment).
   if (!below && have_top) {
-    const ld l = static_cast<ld>(wrap_add(wrap_sub(e, score_), t_target));
-    const ld x = (elapsed_ - static_cast<ld>(t.len)) + l / static_cast<ld>(t.rate);
-    const ld c = t.seq == seq ? x
-                              : x + (static_cast<ld>(t.len) - l / static_cast<ld>(t.rate)) /
-                                        static_cast<ld>(speedup_);
-    if (best_ > c) best_ = c;
+    const int64_t needed = wrap_add(wrap_sub(e, score_), t_target);
+    const ld base = elapsed_ - static_cast<ld>(t.len);
+    // With a positive rate, a positive K and 0 < needed <= e = len * rate, the scored part
+    // p = needed / rate lies in [0, len] (both ends representable, so also after rounding), and
+    // the rest r = (len - p) / K is not negative: the candidate cannot beat best_ unless base does.
+    const bool bounded = t.rate > 0 && speedup_ > 0 && needed > 0 && needed <= e;
+    if (!bounded || best_ > base) {
+      const ld l = static_cast<ld>(needed);
+      const ld x = base + l / static_cast<ld>(t.rate);
+      const ld c = t.seq == seq ? x
+                                : x + (static_cast<ld>(t.len) - l / static_cast<ld>(t.rate)) /
+                                          static_cast<ld>(speedup_);
+      if (best_ > c) best_ = c;
+    }
   }
 }
 
