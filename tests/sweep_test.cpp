@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/answer_writer.h"
+#include "reference/reference_model.h"
 #include "solver/tolerance.h"
 
 namespace vesqor {
@@ -87,79 +88,15 @@ TEST(Sweep, IgnoresSegmentsAfterTheShortcut) {
   EXPECT_EQ(printed(s.answer()), "5.000000000000000\n");
 }
 
-// The sweep written plainly: every comparison in extended precision and every candidate formed
-// in full. The real sweep settles some comparisons in integers and skips candidates that cannot
-// lower the best; on any input both must produce the same bits.
-class plain_sweep {
- public:
-  plain_sweep(int32_t k, int32_t t) : k_(k), t_(t) {}
-
-  void settle_segment(int32_t len, int32_t rate) {
-    using ld = long double;
-    if (finished_) return;
-    const int64_t tt = t_;
-    const uint32_t seq = seq_++;
-    const int64_t next = wrap_add(score_, int64_t{len} * rate);
-    if (k_ == 1 && !(static_cast<ld>(next) < static_cast<ld>(t_) - tolerance)) {
-      const ld done = elapsed_ + static_cast<ld>(wrap_sub(tt, score_)) / static_cast<ld>(rate);
-      best_ = done > no_answer_above ? -1 : done;
-      finished_ = true;
-      return;
-    }
-    score_ = next;
-    heap_.push(heap_entry{rate, len, seq});
-    elapsed_ += static_cast<ld>(len);
-    bool skipped = false, below = true, have_top = false;
-    heap_entry t{};
-    int64_t e = 0;
-    for (;;) {
-      below = lesss(static_cast<ld>(score_), static_cast<ld>(t_));
-      if (!below && rate != 0 && !skipped) {
-        const ld q = static_cast<ld>(wrap_add(wrap_sub(int64_t{len} * rate, score_), tt)) /
-                     static_cast<ld>(rate);
-        const ld c = (elapsed_ - static_cast<ld>(len)) + (q > 0 ? q : 0);
-        if (best_ > c) best_ = c;
-      }
-      have_top = !heap_.empty();
-      if (!have_top) break;
-      t = heap_.top();
-      e = int64_t{t.len} * t.rate;
-      if (wrap_sub(score_, e) < tt) break;
-      elapsed_ = (elapsed_ - static_cast<ld>(t.len)) + static_cast<ld>(t.len) / static_cast<ld>(k_);
-      if (t.seq == seq) skipped = true;
-      heap_.pop();
-      score_ = wrap_sub(score_, e);
-    }
-    if (!below && have_top) {
-      const ld l = static_cast<ld>(wrap_add(wrap_sub(e, score_), tt));
-      const ld x = (elapsed_ - static_cast<ld>(t.len)) + l / static_cast<ld>(t.rate);
-      const ld c = t.seq == seq ? x
-                                : x + (static_cast<ld>(t.len) - l / static_cast<ld>(t.rate)) /
-                                          static_cast<ld>(k_);
-      if (best_ > c) best_ = c;
-    }
-  }
-
-  long double answer() const {
-    if (finished_) return best_;
-    return best_ > no_answer_above ? -1 : best_;
-  }
-
- private:
-  int32_t k_, t_;
-  int64_t score_ = 0;
-  long double elapsed_ = 0, best_ = best_unset;
-  uint32_t seq_ = 0;
-  bool finished_ = false;
-  rate_heap heap_;
-};
-
 bool same_bits(long double a, long double b) {
   if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
   return std::memcmp(&a, &b, 10) == 0;  // the 80 value bits; the rest is padding
 }
 
-TEST(Sweep, ShortcutsAgreeWithThePlainSweep) {
+// The reference model's sweep makes every comparison in extended precision and forms every
+// candidate in full; the solver settles some comparisons in integers and skips candidates that
+// cannot lower the best. On any input both must produce the same bits.
+TEST(Sweep, ShortcutsAgreeWithTheReferenceSweep) {
   // Small integers make equal candidates, equal rates and targets met exactly common, which is
   // where a skipped candidate or an integer comparison could differ; the large rows put scores
   // within the tolerance of targets near +-2*10^9 and the 32-bit limits; negative values and
@@ -184,16 +121,16 @@ TEST(Sweep, ShortcutsAgreeWithThePlainSweep) {
       for (const int32_t t : f.targets) {
         for (int round = 0; round < 300; ++round) {
           sweep fast(k, t);
-          plain_sweep plain(k, t);
+          std::vector<std::pair<int, int>> segs;
           const int n = count(rng);
           for (int i = 0; i < n; ++i) {
-            const int32_t g = len(rng), r = rate(rng);
-            fast.settle_segment(g, r);
-            plain.settle_segment(g, r);
+            segs.emplace_back(len(rng), rate(rng));
+            fast.settle_segment(segs.back().first, segs.back().second);
           }
-          ASSERT_TRUE(same_bits(fast.answer(), plain.answer()))
+          const long double plain = reference::solve(k, t, segs);
+          ASSERT_TRUE(same_bits(fast.answer(), plain))
               << "K=" << k << " T=" << t << " round " << round << ": " << printed(fast.answer())
-              << " vs " << printed(plain.answer());
+              << " vs " << printed(plain);
         }
       }
     }

@@ -215,6 +215,21 @@ result run(const std::string& input, uint64_t max_segments) {
   return out;
 }
 
+long double solve(int k, int target, const std::vector<std::pair<int, int>>& len_rate) {
+  item_table tab;
+  tab.item_len = {0};
+  tab.seg_count = {static_cast<int>(len_rate.size())};
+  tab.seg_start.resize(1);
+  tab.seg_end.resize(1);
+  tab.seg_rate.resize(1);
+  for (const auto& [len, rate] : len_rate) {
+    tab.seg_start[0].push_back(0);
+    tab.seg_end[0].push_back(len);
+    tab.seg_rate[0].push_back(rate);
+  }
+  return solve_test_case(tab, 1, k, target);
+}
+
 bool reads_agree(const std::string& input) {
   size_t significant = 0;
   bool leading = true;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vesqor::reference {
 
@@ -16,6 +18,10 @@ struct result {
 // count, or counts allowing more than max_segments segments in one test case (n plus 2m per item
 // of m segments), ends the run.
 result run(const std::string& input, uint64_t max_segments);
+
+// The sweep alone over one item whose segments have the given (length, rate) pairs, taken as
+// they are (no fillers added). Returns the answer in extended precision.
+long double solve(int k, int target, const std::vector<std::pair<int, int>>& len_rate);
 
 // Whether the C library's "%d" read and the solver's reader are known to agree on input: false
 // when a number of 19 or more significant digits could exceed the 64-bit range, where the C
