@@ -1,5 +1,5 @@
-// The byte classes of a formatted "%d" read: C whitespace and decimal digits, as int_reader.h
-// classifies them inline; the checker's scanner uses these. O(1) per byte.
+// The byte classes of a formatted "%d" read: C whitespace and decimal digits, shared by the
+// solver's int_reader and the checker's scanner. O(1) per byte.
 #pragma once
 
 namespace vesqor {

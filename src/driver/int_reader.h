@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "driver/int_chars.h"
+
 namespace vesqor {
 
 // Reads like a formatted "%d" read: skips C whitespace (space, \t \n \v \f \r), takes an optional
@@ -25,8 +27,7 @@ class int_reader {
     if (failed_) return false;
     for (;;) {
       if (p_ == end_ && !refill()) return fail();
-      const unsigned char c = static_cast<unsigned char>(*p_);
-      if (c != ' ' && (c < '\t' || c > '\r')) break;
+      if (!is_c_space(*p_)) break;
       ++p_;
     }
     bool negative = false;
@@ -35,12 +36,12 @@ class int_reader {
       ++p_;
       if (p_ == end_ && !refill()) return fail();
     }
-    if (!is_digit(*p_)) return fail();
+    if (!is_dec_digit(*p_)) return fail();
     uint32_t value = 0;
     do {
       value = value * 10 + static_cast<uint32_t>(*p_ - '0');
       ++p_;
-    } while ((p_ != end_ || refill()) && is_digit(*p_));
+    } while ((p_ != end_ || refill()) && is_dec_digit(*p_));
     out = static_cast<int32_t>(negative ? 0u - value : value);
     return true;
   }
@@ -48,7 +49,6 @@ class int_reader {
   bool failed() const { return failed_; }
 
  private:
-  static bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
   bool fail() {
     failed_ = true;
     return false;
